@@ -1,0 +1,42 @@
+# Entry point. Every target first installs what is missing on Debian 12.
+BUILD ?= build
+JOBS ?= 2
+WIN32_BUILD := $(BUILD)/win32
+HOST_BUILD := $(BUILD)/host
+
+.PHONY: all deps host win32 dist test unit-test system-test run fuzz clean
+
+all: dist
+
+deps:
+	@./tools/install-deps
+
+host: deps
+	cmake -S . -B $(HOST_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug
+	cmake --build $(HOST_BUILD) -j $(JOBS)
+
+win32: deps
+	cmake -S . -B $(WIN32_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	      -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake
+	cmake --build $(WIN32_BUILD) -j $(JOBS)
+
+dist: win32
+	rm -rf dist && cp -r $(WIN32_BUILD)/dist dist
+	@ls -l dist
+
+unit-test: host
+	ctest --test-dir $(HOST_BUILD) --output-on-failure -j $(JOBS) -LE fuzz-long
+
+system-test: win32
+	ctest --test-dir $(WIN32_BUILD) --output-on-failure -j $(JOBS)
+
+test: unit-test system-test
+
+run: dist
+	./tools/run-saver $(WIN32_BUILD)
+
+fuzz: host
+	ctest --test-dir $(HOST_BUILD) --output-on-failure -L fuzz-long
+
+clean:
+	rm -rf $(BUILD) dist
