@@ -1,9 +1,10 @@
 #include "driver.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <fstream>
+
+#include "programs.h"
 
 namespace {
 
@@ -13,16 +14,7 @@ const char kBiosLog[] = "C:\\windows\\temp\\vbepm.log";
 const char kDeviceName[] = "\\\\.\\QUORLEX";
 const DWORD kStartTimeoutMs = 30000;
 
-std::string EnvironmentFolder(const char* name) {
-    const char* value = getenv(name);
-    return value ? value : "";
-}
-
-std::string DriversFolder() {
-    char system[MAX_PATH];
-    GetSystemDirectoryA(system, MAX_PATH);
-    return std::string(system) + "\\drivers\\";
-}
+std::string DriversFolder() { return SystemDirectory() + "\\drivers\\"; }
 
 ::testing::AssertionResult CopyInto(const std::string& source, const std::string& target) {
     if (!CopyFileA(source.c_str(), target.c_str(), FALSE))
@@ -56,12 +48,9 @@ bool DeviceOpens() {
 
 ::testing::AssertionResult WaitForState(SC_HANDLE service, DWORD wanted) {
     SERVICE_STATUS status{};
-    const DWORD start = GetTickCount();
-    while (QueryServiceStatus(service, &status) && status.dwCurrentState != wanted) {
-        if (GetTickCount() - start > kStartTimeoutMs) break;
-        Sleep(20);
-    }
-    if (status.dwCurrentState != wanted)
+    const bool reached = WaitUntil(
+        [&] { return QueryServiceStatus(service, &status) && status.dwCurrentState == wanted; }, kStartTimeoutMs);
+    if (!reached)
         return ::testing::AssertionFailure() << "service quorlex is in state " << status.dwCurrentState
                                              << ", expected " << wanted;
     return ::testing::AssertionSuccess();
@@ -70,12 +59,10 @@ bool DeviceOpens() {
 }  // namespace
 
 ::testing::AssertionResult InstallPowerDriver() {
-    const std::string dist = EnvironmentFolder("VELUMBRA_DIST");
-    if (dist.empty()) return ::testing::AssertionFailure() << "VELUMBRA_DIST is not set";
     const std::string drivers = DriversFolder();
-    auto copied = CopyInto(dist + "\\quorlex.sys", drivers + "quorlex.sys");
+    auto copied = CopyInto(DistPath("quorlex.sys"), drivers + "quorlex.sys");
     if (!copied) return copied;
-    copied = CopyInto(dist + "\\testbed\\videoprt.sys", drivers + "videoprt.sys");
+    copied = CopyInto(DistPath("testbed\\videoprt.sys"), drivers + "videoprt.sys");
     if (!copied) return copied;
 
     ServiceHandle manager(OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
@@ -90,21 +77,21 @@ bool DeviceOpens() {
 }
 
 ::testing::AssertionResult StartPowerDriver() {
-    auto installed = InstallPowerDriver();
-    if (!installed) return installed;
     ServiceHandle manager(OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
+    if (!manager) return ::testing::AssertionFailure() << "OpenSCManagerA failed, error " << GetLastError();
+    // A loaded driver's file cannot be replaced: install only once.
+    if (!ServiceHandle(OpenServiceA(manager, kServiceName, SERVICE_QUERY_STATUS))) {
+        auto installed = InstallPowerDriver();
+        if (!installed) return installed;
+    }
     ServiceHandle service(OpenServiceA(manager, kServiceName, SERVICE_ALL_ACCESS));
     if (!service) return ::testing::AssertionFailure() << "OpenServiceA(quorlex) failed, error " << GetLastError();
     if (!StartServiceA(service, 0, nullptr) && GetLastError() != ERROR_SERVICE_ALREADY_RUNNING)
         return ::testing::AssertionFailure() << "StartServiceA(quorlex) failed, error " << GetLastError();
     auto running = WaitForState(service, SERVICE_RUNNING);
     if (!running) return running;
-    const DWORD start = GetTickCount();
-    while (!DeviceOpens()) {
-        if (GetTickCount() - start > kStartTimeoutMs)
-            return ::testing::AssertionFailure() << kDeviceName << " does not open, error " << GetLastError();
-        Sleep(20);
-    }
+    if (!WaitUntil(DeviceOpens, kStartTimeoutMs))
+        return ::testing::AssertionFailure() << kDeviceName << " does not open, error " << GetLastError();
     return ::testing::AssertionSuccess();
 }
 

@@ -12,7 +12,7 @@
 // Copies quorlex.sys and the stand-in videoprt.sys into system32\drivers and
 // creates the demand-start kernel service "quorlex" (kept if it exists).
 ::testing::AssertionResult InstallPowerDriver();
-// Installs when needed, starts the service and waits until the device opens.
+// Installs when the service is missing, starts it and waits until the device opens.
 ::testing::AssertionResult StartPowerDriver();
 // Stops the service and waits until it has stopped.
 ::testing::AssertionResult StopPowerDriver();
