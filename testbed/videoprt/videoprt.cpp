@@ -97,7 +97,7 @@ __declspec(dllexport) VOID NTAPI VideoPortZeroMemory(PVOID destination, ULONG le
     for (ULONG i = 0; i < length; ++i) bytes[i] = 0;
 }
 
-// An export driver: the loader maps it for its importers and never starts it.
+// Loaded only as the power driver's import: there is nothing to set up.
 BOOLEAN NTAPI ModuleEntry(PVOID, ULONG, PVOID) { return TRUE; }
 
 }
