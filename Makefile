@@ -35,7 +35,7 @@ dist: win32
 unit-test: host
 	ctest --test-dir $(HOST_BUILD) --output-on-failure -j $(JOBS) -LE fuzz-long
 
-system-test: win64
+system-test: win32 win64
 	ctest --test-dir $(WIN64_BUILD) --output-on-failure -j $(JOBS)
 
 test: unit-test system-test
