@@ -101,21 +101,6 @@ bool CWnd::SubclassDlgItem(UINT id, CWnd* parent) {
     return control != nullptr && SubclassWindow(control);
 }
 
-const char* CWnd::DefaultClassName() {
-    static const char name[] = "VelumbraWnd";
-    WNDCLASSA existing;
-    if (!::GetClassInfoA(AfxGetInstanceHandle(), name, &existing)) {
-        WNDCLASSA windowClass = {};
-        windowClass.style = CS_DBLCLKS;
-        windowClass.lpfnWndProc = &CWnd::WindowProcedure;
-        windowClass.hInstance = AfxGetInstanceHandle();
-        windowClass.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-        windowClass.lpszClassName = name;
-        ::RegisterClassA(&windowClass);
-    }
-    return name;
-}
-
 CString AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH background, HICON icon) {
     CString name;
     name.Format("Velumbra:%x:%x:%x:%x", classStyle, static_cast<unsigned>(reinterpret_cast<UINT_PTR>(cursor)),
@@ -148,7 +133,13 @@ BOOL CWnd::CreateEx(DWORD exStyle, const char* className, const char* windowName
 
 BOOL CWnd::Create(const char* className, const char* windowName, DWORD style, const RECT& rect,
                   CWnd* parent, UINT id, void* /*context*/) {
-    return CreateEx(0, className ? className : DefaultClassName(), windowName, style | WS_CHILD,
+    // Without a class name: the framework's default child window class.
+    CString defaultClass;
+    if (className == nullptr) {
+        defaultClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
+        className = defaultClass;
+    }
+    return CreateEx(0, className, windowName, style | WS_CHILD,
                     rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                     parent ? parent->m_hWnd : nullptr, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)));
 }

@@ -88,7 +88,6 @@ protected:
 
     void OnDestroy() { Default(); }
 
-    static const char* DefaultClassName();
 
 private:
     WNDPROC superProcedure_ = nullptr;  // the procedure of a subclassed window
