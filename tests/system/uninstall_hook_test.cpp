@@ -78,8 +78,9 @@ protected:
         folder_ = std::string("C:\\Program Files\\Velumbra ") +
                   ::testing::UnitTest::GetInstance()->current_test_info()->name() + "\\";
         dll_ = folder_ + "kestrun.dll";
-        // The uninstaller runs from the product folder too; its own path must
-        // not hold a "-c" that the hook would take for the switch.
+        // The uninstaller runs from the product folder too and loads the hook
+        // beside itself; its own path must not hold a "-c" that the hook would
+        // take for the switch.
         caller_ = folder_ + "uninstall.exe";
         iniPath_ = folder_ + "service.ini";
         CreateDirectoryA("C:\\Program Files", nullptr);
@@ -244,7 +245,7 @@ TEST_F(UninstallHook, UninstallServiceReadsTheIniFileInTheGivenFolder) {
     WriteIni("[Services]\nonly=" + service + "\n");
 
     // The doubled backslash keeps the folder's last one from quoting the quote.
-    HookRun run = RunHook("service \"" + folder_ + "\\\" \"" + dll_ + "\"");
+    HookRun run = RunHook("service \"" + folder_ + "\\\"");
 
     ASSERT_TRUE(run.exited);
     EXPECT_EQ(0, run.result);
@@ -261,8 +262,8 @@ TEST_F(UninstallHook, WithoutAFolderTheIniFileIsLookedForByItsBareName) {
     };
     const Case cases[] = {
         {"no switch", "initialize \"" + dll_ + "\""},
-        {"switch path too long", "initialize -c \"C:\\" + tooLong + "\\kestrun.dll\" \"" + dll_ + "\""},
-        {"folder argument too long", "service C:\\" + tooLong + "\\ \"" + dll_ + "\""},
+        {"switch path too long", "initialize -c \"C:\\" + tooLong + "\\kestrun.dll\""},
+        {"folder argument too long", "service C:\\" + tooLong + "\\"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
