@@ -19,8 +19,11 @@ namespace {
 
 const char kIniUnreadable[] = "Unable to load uninstall ini file.";
 const char kAborting[] = "Aborting uninstallation.";
-// 60 one-second polls of a hung service, and some room.
-const DWORD kHookTimeoutMs = 180000;
+// Longer than any run of the hook here takes, even on a busy machine.
+const DWORD kHookTimeoutMs = 120000;
+// The hook's one-second polls of a stopping service, and their bound.
+const DWORD kPollIntervalMs = 1000;
+const size_t kMaxStopPolls = 60;
 const DWORD kPollMs = 50;
 
 struct HookRun {
@@ -83,6 +86,7 @@ protected:
         // take for the switch.
         caller_ = folder_ + "uninstall.exe";
         iniPath_ = folder_ + "service.ini";
+        sleepsPath_ = folder_ + "sleeps.txt";
         CreateDirectoryA("C:\\Program Files", nullptr);
         ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS)
             << folder_ << ": " << GetLastError();
@@ -112,13 +116,31 @@ protected:
         fclose(file);
     }
 
-    HookRun RunHook(const std::string& arguments) { return RunCaller(caller_, arguments); }
+    HookRun RunHook(const std::string& arguments) {
+        DeleteFileA(sleepsPath_.c_str());
+        return RunCaller(caller_, arguments);
+    }
+
+    // Each wait of the last run's hook, in milliseconds, as the caller recorded them.
+    std::vector<DWORD> Sleeps() const {
+        std::vector<DWORD> sleeps;
+        FILE* file = fopen(sleepsPath_.c_str(), "r");
+        if (file == nullptr) {
+            ADD_FAILURE() << "no record of the hook's waits: " << sleepsPath_;
+            return sleeps;
+        }
+        unsigned long milliseconds;
+        while (fscanf(file, "%lu", &milliseconds) == 1) sleeps.push_back(milliseconds);
+        fclose(file);
+        return sleeps;
+    }
     HookRun Initialize() { return RunHook("initialize -c \"" + dll_ + "\""); }
 
     std::string folder_;
     std::string caller_;
     std::string dll_;
     std::string iniPath_;
+    std::string sleepsPath_;
     std::vector<std::string> services_;
 };
 
@@ -152,6 +174,12 @@ void ExpectIniFailure(const HookRun& run, const std::string& details, DWORD prof
     }
 }
 
+void ExpectEveryWaitASecond(const std::vector<DWORD>& sleeps) {
+    for (size_t i = 0; i < sleeps.size(); ++i) {
+        if (sleeps[i] != kPollIntervalMs) ADD_FAILURE() << "wait " << i << " was " << sleeps[i] << " ms";
+    }
+}
+
 TEST_F(UninstallHook, RemovesRunningStoppedAndSlowServices) {
     std::string running = Service("Running");
     std::string stopped = Service("Stopped");
@@ -171,6 +199,11 @@ TEST_F(UninstallHook, RemovesRunningStoppedAndSlowServices) {
     EXPECT_TRUE(ServiceGone(running)) << running;
     EXPECT_TRUE(ServiceGone(stopped)) << stopped;
     EXPECT_TRUE(ServiceGone(slow)) << slow;
+    // One wait for the running service, none for the stopped one and at least
+    // three for the slow one, each a second long.
+    std::vector<DWORD> sleeps = Sleeps();
+    EXPECT_LE(4u, sleeps.size());
+    ExpectEveryWaitASecond(sleeps);
 }
 
 TEST_F(UninstallHook, FindsTheIniFileAfterAnUnquotedPath) {
@@ -234,7 +267,14 @@ TEST_F(UninstallHook, ServiceHungInStopPendingIsReported) {
     ASSERT_TRUE(RunTestService(hung, kHangsInStopPending));
     WriteIni("[Services]\nonly=" + hung + "\n");
 
-    ExpectFailure(Initialize(), "Unable to shut down the service\n\n" + hung);
+    // The caller lets the hook's waits return at once: the service stays
+    // stop-pending whatever the clock says, and the hook gives up after the
+    // same number of one-second polls as it would in real time.
+    ExpectFailure(RunHook("nowait initialize -c \"" + dll_ + "\""),
+                  "Unable to shut down the service\n\n" + hung);
+    std::vector<DWORD> sleeps = Sleeps();
+    EXPECT_EQ(kMaxStopPolls, sleeps.size());
+    ExpectEveryWaitASecond(sleeps);
     EXPECT_EQ(static_cast<DWORD>(SERVICE_STOP_PENDING), ServiceState(hung))
         << hung << " should not have been deleted";
 }
