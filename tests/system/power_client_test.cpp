@@ -68,19 +68,7 @@ TEST_F(PowerClientWithoutDriver, EveryRequestFailsWithBadUnit) {
     }
 }
 
-class PowerClient : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { started_ = StartPowerDriver(); }
-    void SetUp() override {
-        ASSERT_TRUE(started_) << started_.message();
-        ResetBios();
-        ClearBiosLog();
-    }
-
-    static ::testing::AssertionResult started_;
-};
-
-::testing::AssertionResult PowerClient::started_ = ::testing::AssertionFailure();
+class PowerClient : public WithPowerDriver {};
 
 TEST_F(PowerClient, EachRequestSendsItsBiosCall) {
     const struct { int request; DWORD ebx; } cases[] = {

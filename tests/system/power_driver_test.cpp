@@ -47,19 +47,7 @@ Answer Control(DWORD code, void* output = nullptr, DWORD outputSize = 0) {
     return answer;
 }
 
-class PowerDriver : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { started_ = StartPowerDriver(); }
-    void SetUp() override {
-        ASSERT_TRUE(started_) << started_.message();
-        ResetBios();
-        ClearBiosLog();
-    }
-
-    static ::testing::AssertionResult started_;
-};
-
-::testing::AssertionResult PowerDriver::started_ = ::testing::AssertionFailure();
+class PowerDriver : public WithPowerDriver {};
 
 TEST_F(PowerDriver, EachSetCodeAsksTheBiosForItsState) {
     const struct { DWORD code; DWORD ebx; } cases[] = {

@@ -1,4 +1,5 @@
 #include "driver.h"
+#include "service_handle.h"
 
 #include <cstdio>
 #include <cstring>
@@ -22,21 +23,6 @@ std::string DriversFolder() { return SystemDirectory() + "\\drivers\\"; }
                                              << GetLastError();
     return ::testing::AssertionSuccess();
 }
-
-// Owns one service manager handle.
-class ServiceHandle {
-public:
-    explicit ServiceHandle(SC_HANDLE handle) : handle_(handle) {}
-    ~ServiceHandle() {
-        if (handle_) CloseServiceHandle(handle_);
-    }
-    ServiceHandle(const ServiceHandle&) = delete;
-    ServiceHandle& operator=(const ServiceHandle&) = delete;
-    operator SC_HANDLE() const { return handle_; }
-
-private:
-    SC_HANDLE handle_;
-};
 
 bool DeviceOpens() {
     HANDLE device = CreateFileA(kDeviceName, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
@@ -155,3 +141,5 @@ std::string BiosFailedCallLine(DWORD eaxIn, DWORD ebxIn) {
     snprintf(line, sizeof line, "EAX=%08lX EBX=%08lX -> FAIL", eaxIn, ebxIn);
     return line;
 }
+
+::testing::AssertionResult WithPowerDriver::started_ = ::testing::AssertionFailure();

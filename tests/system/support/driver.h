@@ -30,3 +30,17 @@ std::vector<std::string> ReadBiosLog();
 void ClearBiosLog();
 std::string BiosCallLine(DWORD eaxIn, DWORD ebxIn, DWORD eaxOut, DWORD ebxOut);
 std::string BiosFailedCallLine(DWORD eaxIn, DWORD ebxIn);
+
+// A suite of tests through the started driver: the driver starts once per
+// suite; each test begins with a working BIOS and an empty log.
+class WithPowerDriver : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { started_ = StartPowerDriver(); }
+    void SetUp() override {
+        ASSERT_TRUE(started_) << started_.message();
+        ResetBios();
+        ClearBiosLog();
+    }
+
+    static ::testing::AssertionResult started_;
+};

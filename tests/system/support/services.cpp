@@ -1,26 +1,11 @@
 #include "services.h"
+#include "service_handle.h"
 
 #include "programs.h"
 
 namespace {
 
 const DWORD kWaitMs = 20000;
-
-// Service handles closed when they leave scope.
-class ServiceHandle {
-public:
-    explicit ServiceHandle(SC_HANDLE handle) : handle_(handle) {}
-    ~ServiceHandle() {
-        if (handle_) CloseServiceHandle(handle_);
-    }
-    ServiceHandle(const ServiceHandle&) = delete;
-    ServiceHandle& operator=(const ServiceHandle&) = delete;
-    SC_HANDLE get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr; }
-
-private:
-    SC_HANDLE handle_;
-};
 
 std::string TestServiceCommand(DWORD stopDelayMs) {
     std::string delay = stopDelayMs == kHangsInStopPending ? "hang" : std::to_string(stopDelayMs);
@@ -33,7 +18,7 @@ std::string TestServiceCommand(DWORD stopDelayMs) {
     ServiceHandle manager(OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
     if (!manager) return ::testing::AssertionFailure() << "OpenSCManager failed: " << GetLastError();
     std::string command = TestServiceCommand(stopDelayMs);
-    ServiceHandle service(CreateServiceA(manager.get(), name.c_str(), name.c_str(), SERVICE_ALL_ACCESS,
+    ServiceHandle service(CreateServiceA(manager, name.c_str(), name.c_str(), SERVICE_ALL_ACCESS,
                                          SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START,
                                          SERVICE_ERROR_NORMAL, command.c_str(), nullptr, nullptr,
                                          nullptr, nullptr, nullptr));
@@ -46,15 +31,15 @@ std::string TestServiceCommand(DWORD stopDelayMs) {
 
 ::testing::AssertionResult StartTestService(const std::string& name) {
     ServiceHandle manager(OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
-    ServiceHandle service(manager ? OpenServiceA(manager.get(), name.c_str(), SERVICE_ALL_ACCESS)
+    ServiceHandle service(manager ? OpenServiceA(manager, name.c_str(), SERVICE_ALL_ACCESS)
                                   : nullptr);
     if (!service) return ::testing::AssertionFailure() << "OpenService " << name << ": " << GetLastError();
-    if (!StartServiceA(service.get(), 0, nullptr)) {
+    if (!StartServiceA(service, 0, nullptr)) {
         return ::testing::AssertionFailure() << "StartService " << name << ": " << GetLastError();
     }
     SERVICE_STATUS status = {};
     bool running = WaitUntil([&] {
-        return QueryServiceStatus(service.get(), &status) && status.dwCurrentState == SERVICE_RUNNING;
+        return QueryServiceStatus(service, &status) && status.dwCurrentState == SERVICE_RUNNING;
     }, kWaitMs);
     if (!running) {
         return ::testing::AssertionFailure()
@@ -72,28 +57,28 @@ bool ServiceGone(const std::string& name) {
     ServiceHandle manager(OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
     if (!manager) return false;
     return WaitUntil([&] {
-        ServiceHandle service(OpenServiceA(manager.get(), name.c_str(), SERVICE_QUERY_STATUS));
+        ServiceHandle service(OpenServiceA(manager, name.c_str(), SERVICE_QUERY_STATUS));
         return !service && GetLastError() == ERROR_SERVICE_DOES_NOT_EXIST;
     }, kWaitMs);
 }
 
 DWORD ServiceState(const std::string& name) {
     ServiceHandle manager(OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
-    ServiceHandle service(manager ? OpenServiceA(manager.get(), name.c_str(), SERVICE_QUERY_STATUS)
+    ServiceHandle service(manager ? OpenServiceA(manager, name.c_str(), SERVICE_QUERY_STATUS)
                                   : nullptr);
     SERVICE_STATUS status = {};
-    if (!service || !QueryServiceStatus(service.get(), &status)) return 0;
+    if (!service || !QueryServiceStatus(service, &status)) return 0;
     return status.dwCurrentState;
 }
 
 void RemoveTestService(const std::string& name) {
     ServiceHandle manager(OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
-    ServiceHandle service(manager ? OpenServiceA(manager.get(), name.c_str(), SERVICE_ALL_ACCESS)
+    ServiceHandle service(manager ? OpenServiceA(manager, name.c_str(), SERVICE_ALL_ACCESS)
                                   : nullptr);
     if (!service) return;
     SERVICE_STATUS_PROCESS status = {};
     DWORD size = 0;
-    if (QueryServiceStatusEx(service.get(), SC_STATUS_PROCESS_INFO, reinterpret_cast<BYTE*>(&status),
+    if (QueryServiceStatusEx(service, SC_STATUS_PROCESS_INFO, reinterpret_cast<BYTE*>(&status),
                              sizeof status, &size) &&
         status.dwProcessId != 0) {
         HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, status.dwProcessId);
@@ -103,5 +88,5 @@ void RemoveTestService(const std::string& name) {
             CloseHandle(process);
         }
     }
-    DeleteService(service.get());
+    DeleteService(service);
 }
